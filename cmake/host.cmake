@@ -1,0 +1,23 @@
+# Host build: the headless backend, unit tests and benchmarks.
+file(GLOB QUILLBAY_HEADLESS_SOURCES CONFIGURE_DEPENDS src/platform/headless/*.cpp)
+add_library(quillbay_headless STATIC ${QUILLBAY_HEADLESS_SOURCES})
+target_link_libraries(quillbay_headless PUBLIC quillbay_core)
+
+enable_testing()
+find_package(GTest REQUIRED)
+file(GLOB QUILLBAY_UNIT_TESTS CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(unit_tests ${QUILLBAY_UNIT_TESTS})
+target_include_directories(unit_tests PRIVATE tests/unit)
+target_link_libraries(unit_tests PRIVATE quillbay_headless GTest::gtest GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  file(GLOB QUILLBAY_BENCHMARKS CONFIGURE_DEPENDS bench/*_benchmark.cpp)
+  foreach(source ${QUILLBAY_BENCHMARKS})
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(${name} ${source})
+    target_link_libraries(${name} PRIVATE quillbay_headless benchmark::benchmark)
+  endforeach()
+endif()
