@@ -24,6 +24,7 @@ def desktop_session():
     try:
         desktop = Desktop(display, env)
         desktop.start_wineserver()
+        desktop.paint_empty_screen()
         try:
             yield desktop
         finally:

@@ -11,6 +11,7 @@ import os
 import shlex
 import signal
 import subprocess
+import tempfile
 import time
 from pathlib import Path
 from typing import Callable, TypeVar
@@ -27,6 +28,8 @@ SETTINGS_KEY_EXPORTED = r"HKEY_CURRENT_USER\Software\Quillbay"
 
 TWIPS_PER_INCH = 1440
 SCREEN_SIZE = (1920, 1080)
+# The colour of the screen where no program draws: not black, so that a black window shows.
+EMPTY_SCREEN = (51, 102, 153)
 
 T = TypeVar("T")
 
@@ -123,8 +126,17 @@ class Desktop:
 
     def _run(self, args: list[str], timeout: float = 30,
              check: bool = True) -> subprocess.CompletedProcess:
-        return subprocess.run(args, env=self.env, capture_output=True, timeout=timeout,
-                              check=check)
+        # Output goes through files, not pipes: Wine's helper processes (services, explorer)
+        # inherit them and outlive the command, and a pipe would stay open as long as they do.
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            process = subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, stdout=out,
+                                     stderr=err, timeout=timeout)
+            out.seek(0)
+            err.seek(0)
+            result = subprocess.CompletedProcess(args, process.returncode, out.read(), err.read())
+        if check:
+            result.check_returncode()
+        return result
 
     def _xwininfo_root_id(self) -> int:
         text = self._run(["xwininfo", "-root"]).stdout.decode()
@@ -201,6 +213,14 @@ class Desktop:
         path = LOG_DIR / f"{name}.png"
         self.screenshot().save(path)
         return path
+
+    def paint_empty_screen(self, colour: tuple[int, int, int] = EMPTY_SCREEN) -> None:
+        """Gives the root window (the screen where no window is) a plain colour."""
+        LOG_DIR.mkdir(parents=True, exist_ok=True)
+        path = LOG_DIR / f"root-{self.display}.png"
+        Image.new("RGB", (8, 8), colour).save(path)
+        # display exits with 1 after setting the root background; the screenshot tells.
+        self._run(["display", "-window", "root", str(path)], check=False)
 
     def find_window(self, title: str, timeout: float = 10.0) -> int | None:
         """The X window id of a visible window whose title matches the regular expression
