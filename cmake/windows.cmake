@@ -22,3 +22,9 @@ if(QUILLBAY_WIN32_TESTS)
   add_executable(win32_tests ${QUILLBAY_WIN32_TESTS})
   target_link_libraries(win32_tests PRIVATE quillbay_win32 gtest gtest_main)
 endif()
+
+# The yardstick of bench/measure_saver.sh: a bare full-screen window with a 1 ms timer.
+add_executable(baseline_window WIN32 bench/baseline_window.cpp)
+target_compile_definitions(baseline_window PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN)
+target_link_libraries(baseline_window PRIVATE user32 gdi32)
+target_link_options(baseline_window PRIVATE -municode -mwindows)
