@@ -1,5 +1,6 @@
 """The real program's start and end under Wine: which switch shows what, what ends the saver,
-and that only one copy runs at a time."""
+that only one copy runs at a time, and that settings stored
+from outside reach it."""
 
 import pytest
 
@@ -19,10 +20,11 @@ def start_saver(desktop, pointer=(SCREEN_SIZE[0] - 1, SCREEN_SIZE[1] - 1)):
     return saver, window[0]
 
 
-def black_share(image, step=16):
+def share_of(image, colour, step=16):
+    """The share of a grid of pixels across the screen that has exactly this colour."""
     pixels = [image.getpixel((x, y)) for x in range(0, image.width, step)
               for y in range(0, image.height, step)]
-    return sum(pixel == BLACK for pixel in pixels) / len(pixels)
+    return sum(pixel == colour for pixel in pixels) / len(pixels)
 
 
 def test_saver_covers_the_whole_screen_in_black(desktop):
@@ -32,7 +34,7 @@ def test_saver_covers_the_whole_screen_in_black(desktop):
 
     def mostly_black_screen():
         shot = desktop.screenshot()
-        return shot if black_share(shot) > 0.8 else None
+        return shot if share_of(shot, BLACK) > 0.8 else None
 
     # The first paint may come a moment after the window is mapped.
     shot = wait_until(mostly_black_screen, 5.0) or desktop.screenshot()
@@ -40,7 +42,7 @@ def test_saver_covers_the_whole_screen_in_black(desktop):
     corners = [(0, 0), (width - 1, 0), (0, height - 1), (width - 1, height - 1)]
     assert [shot.getpixel(corner) for corner in corners] == [BLACK] * 4
     # The clock's text stands on the black background; the rest of the screen is black.
-    assert black_share(shot) > 0.8
+    assert share_of(shot, BLACK) > 0.8
     assert saver.running()
 
 
@@ -82,3 +84,16 @@ def test_a_second_copy_ends_at_once_and_the_first_keeps_running(desktop):
     assert second.wait(QUICK_EXIT) is not None
     assert first.running()
     assert desktop.visible_windows() == [window]
+
+
+def test_colours_stored_with_wine_reg_reach_the_saver(desktop):
+    # Colour values are blue * 65536 + green * 256 + red: 255 is pure red.
+    for index in range(3):
+        desktop.reg_add("Config", f"BackMultiColor{index}", "255")
+    start_saver(desktop)
+
+    def mostly_red_screen():
+        shot = desktop.screenshot()
+        return share_of(shot, (255, 0, 0)) > 0.8
+
+    assert wait_until(mostly_red_screen, 5.0)
