@@ -1,6 +1,5 @@
 """The real program's start and end under Wine: which switch shows what, what ends the saver,
-that only one copy runs at a time, and that settings stored
-from outside reach it."""
+that only one copy runs at a time, and that settings stored from outside reach it."""
 
 import pytest
 
