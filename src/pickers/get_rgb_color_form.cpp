@@ -53,7 +53,9 @@ GetRGBColorForm::GetRGBColorForm(Application& app)
   });
 }
 
-void GetRGBColorForm::OnLoad() { HScroll1[0].SetFocus(); }
+void GetRGBColorForm::OnLoad() {
+  HScroll1[0].SetFocus();
+}
 
 // Every bar shares one mixing routine: whichever moved, the swatch shows all three parts.
 void GetRGBColorForm::OnHScroll1Change(int /*index*/) {

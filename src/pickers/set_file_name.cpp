@@ -52,7 +52,9 @@ SetFileName::SetFileName(Application& app)
   Command2.onClick = [this] { OnCommand2Click(); };
 }
 
-void SetFileName::OnLoad() { Drive1.SetFocus(); }
+void SetFileName::OnLoad() {
+  Drive1.SetFocus();
+}
 
 std::string SetFileName::SelectedFilePath() const {
   return ui::JoinPath(Dir1.Path(), File1.FileName());
@@ -87,9 +89,13 @@ void SetFileName::OnDrive1Change() {
   }
 }
 
-void SetFileName::OnDir1Change() { File1.SetPath(Dir1.Path()); }
+void SetFileName::OnDir1Change() {
+  File1.SetPath(Dir1.Path());
+}
 
-void SetFileName::OnFile1DoubleClick() { AcceptSelectedFile(); }
+void SetFileName::OnFile1DoubleClick() {
+  AcceptSelectedFile();
+}
 
 void SetFileName::OnCommand1Click(int index) {
   if (index == kOk) {

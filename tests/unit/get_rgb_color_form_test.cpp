@@ -17,9 +17,8 @@ struct ColorPickerTest : testing::Test {
 
   // Opens the picker modally; `use` acts as the user while it is open.
   void Pick(std::function<void(GetRGBColorForm&)> use) {
-    m.windows.WhenShown("GetRGBColorForm", [use](ui::Window& window) {
-      use(static_cast<GetRGBColorForm&>(window));
-    });
+    m.windows.WhenShown("GetRGBColorForm",
+                        [use](ui::Window& window) { use(static_cast<GetRGBColorForm&>(window)); });
     GetRGBColorForm form(app);
     form.ShowModal();
   }

@@ -10,10 +10,9 @@ TEST(SevenDigitTextTest, WritesTheShortestTextWithAtMostSevenSignificantDigits) 
     float value;
     const char* text;
   } cases[] = {
-      {45296.23f, "45296.23"}, {45296.5f, "45296.5"},   {45296.0f, "45296"},
-      {45296.05f, "45296.05"}, {86399.99f, "86399.99"}, {0.0f, "0"},
-      {0.25f, "0.25"},         {1234.56f, "1234.56"},   {1234567.8f, "1234568"},
-      {12.3f, "12.3"},
+      {45296.23f, "45296.23"}, {45296.5f, "45296.5"}, {45296.0f, "45296"}, {45296.05f, "45296.05"},
+      {86399.99f, "86399.99"}, {0.0f, "0"},           {0.25f, "0.25"},     {1234.56f, "1234.56"},
+      {1234567.8f, "1234568"}, {12.3f, "12.3"},
   };
   for (const auto& c : cases) EXPECT_EQ(SevenDigitText(c.value), c.text) << c.value;
 }
@@ -29,14 +28,14 @@ TEST(NumberOfLastTwoCharactersTest, ReadsDigitsAPointAndDigitOrAShortText) {
 }
 
 TEST(SecondsSinceMidnightTest, KeepsHundredthsAndDropsFinerParts) {
-  EXPECT_EQ(SevenDigitText(SecondsSinceMidnight({.hour = 12, .minute = 34, .second = 56,
-                                                 .millisecond = 239})),
+  EXPECT_EQ(SevenDigitText(
+                SecondsSinceMidnight({.hour = 12, .minute = 34, .second = 56, .millisecond = 239})),
             "45296.23");
-  EXPECT_EQ(SevenDigitText(SecondsSinceMidnight({.hour = 12, .minute = 34, .second = 56,
-                                                 .millisecond = 9})),
+  EXPECT_EQ(SevenDigitText(
+                SecondsSinceMidnight({.hour = 12, .minute = 34, .second = 56, .millisecond = 9})),
             "45296");
-  EXPECT_EQ(SevenDigitText(SecondsSinceMidnight({.hour = 23, .minute = 59, .second = 59,
-                                                 .millisecond = 999})),
+  EXPECT_EQ(SevenDigitText(
+                SecondsSinceMidnight({.hour = 23, .minute = 59, .second = 59, .millisecond = 999})),
             "86399.99");
 }
 

@@ -27,8 +27,8 @@ class WindowsWithBoxHook : public headless::HeadlessWindowSystem {
 struct FilePickerTest : testing::Test {
   headless::HeadlessMachine m;
   WindowsWithBoxHook windows;
-  System system{windows,  m.store,       m.clock, m.cursor, m.sound,  m.fonts,
-                m.files,  m.instance,    m.hostWindows,     m.help,   m.program};
+  System system{windows, m.store,    m.clock,       m.cursor, m.sound,  m.fonts,
+                m.files, m.instance, m.hostWindows, m.help,   m.program};
   Application app{system};
 
   FilePickerTest() {
@@ -45,9 +45,8 @@ struct FilePickerTest : testing::Test {
 
   // Opens the picker modally; `use` acts as the user while it is open.
   void Pick(std::function<void(SetFileName&)> use) {
-    windows.WhenShown("SetFileName", [use](ui::Window& window) {
-      use(static_cast<SetFileName&>(window));
-    });
+    windows.WhenShown("SetFileName",
+                      [use](ui::Window& window) { use(static_cast<SetFileName&>(window)); });
     SetFileName form(app);
     form.ShowModal();
   }
@@ -144,8 +143,8 @@ TEST_F(FilePickerTest, TestPlayPlaysTheSelectedFileOrTheDirectoryAndStaysOpen) {
 
 TEST_F(FilePickerTest, ADriveThatIsNotReadyOffersRetryAndCancelReturnsToTheShownDrive) {
   m.files.SetCurrentDirectory("c:\\sounds");
-  windows.AnswerMessageBoxes({MessageBoxResult::Retry, MessageBoxResult::Retry,
-                              MessageBoxResult::Cancel});
+  windows.AnswerMessageBoxes(
+      {MessageBoxResult::Retry, MessageBoxResult::Retry, MessageBoxResult::Cancel});
   Pick([](SetFileName& form) {
     form.Drive1.Select(1);
     EXPECT_EQ(form.Drive1.Drive(), "c:");

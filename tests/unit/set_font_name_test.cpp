@@ -22,9 +22,8 @@ struct FontPickerTest : testing::Test {
 
   // Opens the picker modally; `use` acts as the user while it is open.
   void Pick(std::function<void(SetFontName&)> use) {
-    m.windows.WhenShown("SetFontName", [use](ui::Window& window) {
-      use(static_cast<SetFontName&>(window));
-    });
+    m.windows.WhenShown("SetFontName",
+                        [use](ui::Window& window) { use(static_cast<SetFontName&>(window)); });
     SetFontName form(app, caller, fontButton);
     form.ShowModal();
   }
@@ -32,8 +31,8 @@ struct FontPickerTest : testing::Test {
 
 TEST_F(FontPickerTest, ListsEveryReportedNameSortedWithDuplicates) {
   Pick([](SetFontName& form) {
-    const std::vector<std::string> expected = {"Arial", "Arial", "arial black",
-                                               "Times New Roman", "ＭＳ Ｐゴシック"};
+    const std::vector<std::string> expected = {"Arial", "Arial", "arial black", "Times New Roman",
+                                               "ＭＳ Ｐゴシック"};
     EXPECT_EQ(form.List1.Items(), expected);
     EXPECT_TRUE(form.List1.HasFocus());
   });
