@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/ui/control.h"
+#include "platform/ui/drawing.h"
+#include "platform/win32/window_resources.h"
+
+namespace quillbay::win32 {
+
+// What a window paints itself, as opposed to what its child windows paint.
+
+// Paints a text or circle drawn on the window; returns the pixels it may have touched.
+RECT PaintDrawing(HDC dc, const ui::Drawing& drawing, WindowResources& resources);
+
+// The pixels a windowless control paints (see IsWindowless), in client coordinates.
+RECT WindowlessArea(const ui::Control& control, const WindowResources& resources);
+void PaintWindowless(HDC dc, const ui::Control& control, WindowResources& resources);
+
+}  // namespace quillbay::win32
