@@ -1,5 +1,7 @@
 #include "platform/win32/child_controls.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "platform/ui/check_box.h"
@@ -257,6 +259,24 @@ void MirrorText(HWND child, const ui::Control& control) {
 }
 
 }  // namespace
+
+bool PaintGroupBox(HWND box) {
+  wchar_t className[16] = {};
+  GetClassNameW(box, className, 16);
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE));
+  if (_wcsicmp(className, L"Button") != 0 || (style & BS_TYPEMASK) != BS_GROUPBOX) return false;
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(box, &paint);
+  const auto background = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(box), WM_CTLCOLORSTATIC,
+                                                                reinterpret_cast<WPARAM>(dc),
+                                                                reinterpret_cast<LPARAM>(box)));
+  RECT client{};
+  GetClientRect(box, &client);
+  if (background) FillRect(dc, &client, background);
+  DefSubclassProc(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  EndPaint(box, &paint);
+  return true;
+}
 
 bool IsList(const ui::Control& control) {
   switch (control.Kind()) {

@@ -28,6 +28,11 @@ void MirrorChild(HWND child, const ui::Control& control, ui::Change change, Chil
 void MirrorAll(HWND child, const ui::Control& control, ChildState& state,
                WindowResources& resources);
 
+// Answers WM_PAINT for a watched child window when it is a group box: the box is painted over
+// the background its parent gives it (WM_CTLCOLORSTATIC), as it leaves the band beside its
+// caption unpainted itself. False for any other window.
+bool PaintGroupBox(HWND box);
+
 // Whether the control is a list or drop-down list, whose selection the window mirrors back
 // after every user action.
 bool IsList(const ui::Control& control);

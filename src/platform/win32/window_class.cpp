@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/child_controls.h"
 #include "platform/win32/realized_window.h"
 
 namespace quillbay::win32 {
@@ -30,6 +31,7 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 LRESULT CALLBACK ChildProcedure(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                 DWORD_PTR ownerData) {
+  if (message == WM_PAINT && PaintGroupBox(child)) return 0;
   const LRESULT result = DefSubclassProc(child, message, wParam, lParam);
   if (message == WM_SETFOCUS) {
     reinterpret_cast<RealizedWindow*>(ownerData)->OnChildFocus(child);
