@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/ui/check_box.h"
 #include "platform/ui/command_button.h"
@@ -312,9 +314,9 @@ TEST(Win32WindowSystemTest, TimersTickWhileRunningAndStopWithTheModel) {
 // Whatever ends the modal show, the window system's loop returns and the other windows of
 // the program take input again.
 TEST(Win32WindowSystemTest, AModalShowReturnsWhenTheWindowCloses) {
-  enum class Closing { ByItsTimer, ByAClosingMessage, ByAWatchedEvent };
-  for (const Closing closing :
-       {Closing::ByItsTimer, Closing::ByAClosingMessage, Closing::ByAWatchedEvent}) {
+  enum class Closing { ByItsTimer, ByItsButton, ByAClosingMessage, ByAWatchedEvent };
+  for (const Closing closing : {Closing::ByItsTimer, Closing::ByItsButton,
+                                Closing::ByAClosingMessage, Closing::ByAWatchedEvent}) {
     SCOPED_TRACE(static_cast<int>(closing));
     Win32WindowSystem system;
     ui::Window owner(system, "Owner");
@@ -328,12 +330,16 @@ TEST(Win32WindowSystemTest, AModalShowReturnsWhenTheWindowCloses) {
       ++signalled;
       dialog.Unload();
     });
+    dialog.ok.onClick = [&] { dialog.Unload(); };
     dialog.timer.SetInterval(30);
     dialog.timer.onTick = [&] {
       ownerTookInput = IsWindowEnabled(HandleOf(system, owner));
       switch (closing) {
         case Closing::ByItsTimer:
           dialog.Unload();
+          break;
+        case Closing::ByItsButton:
+          PostMessageW(FindChild(HandleOf(system, dialog), L"Button", L"OK"), BM_CLICK, 0, 0);
           break;
         case Closing::ByAClosingMessage:
           PostMessageW(HandleOf(system, dialog), WM_CLOSE, 0, 0);
@@ -354,6 +360,68 @@ TEST(Win32WindowSystemTest, AModalShowReturnsWhenTheWindowCloses) {
     system.StopWatchingEvent(event);
     CloseHandle(event);
   }
+}
+
+// The settings hub opens a dialog, which opens a picker: each waits for the one it opened.
+TEST(Win32WindowSystemTest, ModalShowsNestAndEachWindowTakesInputAgainWhenItsChildCloses) {
+  Win32WindowSystem system;
+  AllControlsDialog hub(system);
+  AllControlsDialog dialog(system);
+  ui::Window picker(system, "Picker");
+  picker.SetClientBounds({3000, 3000, 2000, 2000});
+  ui::Timer pickerTimer(picker, "Timer1");
+  std::vector<std::string> steps;
+  bool hubTookInputUnderPicker = true;
+  hub.timer.SetInterval(10);
+  hub.timer.onTick = [&] {
+    hub.timer.SetEnabled(false);
+    steps.push_back("dialog opens");
+    dialog.ShowModal();
+    steps.push_back("dialog closed");
+    hub.Unload();
+  };
+  dialog.timer.SetInterval(10);
+  dialog.timer.onTick = [&] {
+    dialog.timer.SetEnabled(false);
+    steps.push_back("picker opens");
+    picker.ShowModal();
+    steps.push_back("picker closed");
+    EXPECT_TRUE(IsWindowEnabled(HandleOf(system, dialog)));
+    EXPECT_FALSE(IsWindowEnabled(HandleOf(system, hub)));
+    dialog.Unload();
+  };
+  pickerTimer.SetInterval(10);
+  pickerTimer.onTick = [&] {
+    hubTookInputUnderPicker =
+        IsWindowEnabled(HandleOf(system, hub)) || IsWindowEnabled(HandleOf(system, dialog));
+    // The picker belongs to the dialog it was opened from.
+    EXPECT_EQ(GetWindow(HandleOf(system, picker), GW_OWNER), HandleOf(system, dialog));
+    picker.Unload();
+  };
+
+  hub.ShowModal();
+
+  EXPECT_EQ(steps, (std::vector<std::string>{"dialog opens", "picker opens", "picker closed",
+                                             "dialog closed"}));
+  EXPECT_FALSE(hubTookInputUnderPicker);
+}
+
+// A tick that lets pending messages run (the time-signal flash) does not tick again inside.
+TEST(Win32WindowSystemTest, ATickThatLetsMessagesRunIsNotEnteredAgain) {
+  Win32WindowSystem system;
+  AllControlsDialog dialog(system);
+  int depth = 0, deepest = 0, ticks = 0;
+  dialog.timer.SetInterval(1);
+  dialog.timer.onTick = [&] {
+    ++ticks;
+    deepest = std::max(deepest, ++depth);
+    if (ticks < 5) PumpFor(system, 20);
+    --depth;
+  };
+  dialog.Load();
+  PumpFor(system, 200);
+  EXPECT_GE(ticks, 5);
+  EXPECT_EQ(deepest, 1);
 }
 
 TEST(Win32WindowSystemTest, MessageBoxIsModalAndReportsTheButtonPressed) {
