@@ -94,6 +94,12 @@ std::string VolumeLabel(const std::wstring& root) {
   return Narrow(label);
 }
 
+// The lists show a directory without a closing "\", except a drive root ("c:\").
+std::wstring WithoutClosingSeparator(std::wstring path) {
+  if (path.size() > 3 && path.back() == L'\\') path.pop_back();
+  return path;
+}
+
 }  // namespace
 
 bool Win32FileSystem::FileExists(const std::string& path) {
@@ -133,9 +139,10 @@ DirectoryResult Win32FileSystem::DriveCurrentDirectory(const std::string& drive)
   }
   // "d:" alone names the directory the process last used on that drive.
   const std::wstring drivePath = Widen(name);
-  const std::wstring current = GrowingText([&](DWORD size, wchar_t* buffer) {
-    return GetFullPathNameW(drivePath.c_str(), size, buffer, nullptr);
-  });
+  const std::wstring current =
+      WithoutClosingSeparator(GrowingText([&](DWORD size, wchar_t* buffer) {
+        return GetFullPathNameW(drivePath.c_str(), size, buffer, nullptr);
+      }));
   const DWORD attributes = GetFileAttributesW(current.c_str());
   if (current.empty() || attributes == INVALID_FILE_ATTRIBUTES ||
       !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {

@@ -52,9 +52,12 @@ class FontDeviceContext {
   bool screen_ = false;
 };
 
+// The system reports a family once for each character set it covers, one after the other;
+// the list gets one entry per family.
 int CALLBACK AddFamilyName(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM names) {
-  const std::wstring_view face(font->lfFaceName, wcsnlen(font->lfFaceName, LF_FACESIZE));
-  reinterpret_cast<std::vector<std::string>*>(names)->push_back(Narrow(face));
+  auto& list = *reinterpret_cast<std::vector<std::string>*>(names);
+  std::string face = Narrow({font->lfFaceName, wcsnlen(font->lfFaceName, LF_FACESIZE)});
+  if (list.empty() || list.back() != face) list.push_back(std::move(face));
   return 1;
 }
 
@@ -64,8 +67,9 @@ std::vector<std::string> Win32FontCatalog::PrinterFontNames() {
   std::vector<std::string> names;
   const FontDeviceContext dc;
   if (!dc.Get()) return names;
-  // A null family name lists one font of each family, as the printer's font list does.
-  EnumFontFamiliesW(dc.Get(), nullptr, AddFamilyName, reinterpret_cast<LPARAM>(&names));
+  LOGFONTW everyFamily{};
+  everyFamily.lfCharSet = DEFAULT_CHARSET;
+  EnumFontFamiliesExW(dc.Get(), &everyFamily, AddFamilyName, reinterpret_cast<LPARAM>(&names), 0);
   return names;
 }
 
