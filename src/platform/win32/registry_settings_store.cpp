@@ -36,6 +36,22 @@ std::wstring SectionPath(std::string_view section) {
   return std::wstring(kApplicationPath) + L"\\" + Widen(section);
 }
 
+// A key of HKEY_CURRENT_USER, or none when it does not exist or may not be opened.
+RegistryKey OpenKey(const wchar_t* path, REGSAM access) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, access, &key) != ERROR_SUCCESS) return {};
+  return RegistryKey(key);
+}
+
+RegistryKey CreateKey(const wchar_t* path, REGSAM access) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
+                      &key, nullptr) != ERROR_SUCCESS) {
+    return {};
+  }
+  return RegistryKey(key);
+}
+
 }  // namespace
 
 struct RegistrySettingsStore::State {
@@ -54,12 +70,10 @@ struct RegistrySettingsStore::State {
   void ArmNotification() {
     notificationArmed = false;
     if (!changeEvent) return;
-    bool application = RegOpenKeyExW(HKEY_CURRENT_USER, kApplicationPath, 0, KEY_NOTIFY,
-                                     watchedKey.Receive()) == ERROR_SUCCESS;
-    if (!application && RegOpenKeyExW(HKEY_CURRENT_USER, kSoftwarePath, 0, KEY_NOTIFY,
-                                      watchedKey.Receive()) != ERROR_SUCCESS) {
-      return;
-    }
+    watchedKey = OpenKey(kApplicationPath, KEY_NOTIFY);
+    const bool application = static_cast<bool>(watchedKey);
+    if (!application) watchedKey = OpenKey(kSoftwarePath, KEY_NOTIFY);
+    if (!watchedKey) return;
     const DWORD filter =
         application ? REG_NOTIFY_CHANGE_LAST_SET | REG_NOTIFY_CHANGE_NAME : REG_NOTIFY_CHANGE_NAME;
     notificationArmed = RegNotifyChangeKeyValue(watchedKey.Get(), application ? TRUE : FALSE,
@@ -70,10 +84,7 @@ struct RegistrySettingsStore::State {
     auto found = sections.find(name);
     if (found != sections.end()) return found->second;
     Section section;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(name).c_str(), 0, KEY_QUERY_VALUE,
-                      section.key.Receive()) != ERROR_SUCCESS) {
-      section.key.Reset();
-    }
+    section.key = OpenKey(SectionPath(name).c_str(), KEY_QUERY_VALUE);
     return sections.emplace(std::string(name), std::move(section)).first->second;
   }
 
@@ -116,10 +127,8 @@ std::optional<std::string> RegistrySettingsStore::Read(std::string_view section,
 
 void RegistrySettingsStore::Write(std::string_view section, std::string_view key,
                                   std::string_view value) {
-  RegistryKey sectionKey;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr,
-                      REG_OPTION_NON_VOLATILE, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr,
-                      sectionKey.Receive(), nullptr) != ERROR_SUCCESS) {
+  RegistryKey sectionKey = CreateKey(SectionPath(section).c_str(), KEY_QUERY_VALUE | KEY_SET_VALUE);
+  if (!sectionKey) {
     state_->sections.erase(std::string(section));
     return;
   }

@@ -31,11 +31,6 @@ class UniqueHandle {
     if (*this) Traits::Close(handle_);
     handle_ = handle;
   }
-  // For functions that hand a new handle back through a pointer.
-  Handle* Receive() {
-    Reset();
-    return &handle_;
-  }
 
  private:
   Handle handle_ = Traits::None();
