@@ -193,7 +193,16 @@ TEST(Win32WindowSystemTest, ModelChangesShowInTheChildWindowsWithoutFiringEvents
   dialog.fonts.SetListIndex(1);
   EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
   dialog.fast.SetCaption("遅い");
-  EXPECT_EQ(WindowText(FindChild(window, L"Static")), L"遅い");
+  HWND label = FindChild(window, L"Static");
+  EXPECT_EQ(WindowText(label), L"遅い");
+  // A caption too wide for its label in this system's font widens it rather than lose letters.
+  dialog.fast.SetCaption("Velmora Ver.0.80");
+  RECT widened{};
+  GetWindowRect(label, &widened);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&widened), 2);
+  EXPECT_EQ(widened.left, 88);
+  EXPECT_GE((widened.right - widened.left) * 15.0,
+            system.MeasureText(dialog.fast.GetFont(), "Velmora Ver.0.80").width);
   dialog.ok.SetEnabled(false);
   EXPECT_FALSE(IsWindowEnabled(FindChild(window, L"Button", L"OK")));
   EXPECT_EQ(events, 0);

@@ -116,6 +116,35 @@ void ClipGroupBoxToEdge(HWND box, HFONT font) {
   SetWindowRgn(box, edge, TRUE);  // the window owns the region from here on
 }
 
+// A label keeps its place; a caption wider than the label in this system's font widens it
+// (to the right, or to both sides when centred) rather than losing letters.
+void WidenLabelToItsText(RECT& area, const ui::Label& label, WindowResources& resources) {
+  const LONG shortfall =
+      resources.fonts.MeasureText(label.GetFont(), label.Caption()).cx - (area.right - area.left);
+  if (shortfall <= 0) return;
+  if (label.Align() == ui::Alignment::Center) {
+    area.left -= shortfall / 2;
+    area.right += shortfall - shortfall / 2;
+  } else {
+    area.right += shortfall;
+  }
+}
+
+void MirrorBounds(HWND child, const ui::Control& control, WindowResources& resources) {
+  RECT area = resources.scale.ToPixels(control.WindowBounds());
+  if (IsComboBox(control)) {
+    area.bottom += MulDiv(kDropDownHeight, resources.scale.DotsPerInchY(), 96);
+  }
+  if (control.Kind() == ControlKind::Label) {
+    WidenLabelToItsText(area, static_cast<const ui::Label&>(control), resources);
+  }
+  SetWindowPos(child, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (control.Kind() == ControlKind::Frame) {
+    ClipGroupBoxToEdge(child, resources.fonts.DialogFont());
+  }
+}
+
 void MirrorCaption(HWND child, const ui::Control& control, WindowResources& resources) {
   const std::string* caption = CaptionOf(control);
   if (!caption) return;
@@ -127,18 +156,7 @@ void MirrorCaption(HWND child, const ui::Control& control, WindowResources& reso
     if (aligned != style) SetWindowLongPtrW(child, GWL_STYLE, static_cast<LONG_PTR>(aligned));
   }
   SetWindowTextW(child, Widen(*caption).c_str());
-  if (control.Kind() == ControlKind::Frame) {
-    ClipGroupBoxToEdge(child, resources.fonts.DialogFont());
-  }
-}
-
-void MirrorBounds(HWND child, const ui::Control& control, WindowResources& resources) {
-  RECT area = resources.scale.ToPixels(control.WindowBounds());
-  if (IsComboBox(control)) {
-    area.bottom += MulDiv(kDropDownHeight, resources.scale.DotsPerInchY(), 96);
-  }
-  SetWindowPos(child, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (control.Kind() == ControlKind::Label) MirrorBounds(child, control, resources);
   if (control.Kind() == ControlKind::Frame) {
     ClipGroupBoxToEdge(child, resources.fonts.DialogFont());
   }
@@ -337,6 +355,7 @@ void MirrorChild(HWND child, const ui::Control& control, ui::Change change, Chil
       break;
     case ui::Change::Font:
       SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control, resources)), TRUE);
+      if (control.Kind() == ControlKind::Label) MirrorBounds(child, control, resources);
       break;
     default:
       break;
