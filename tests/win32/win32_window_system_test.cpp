@@ -433,6 +433,32 @@ TEST(Win32WindowSystemTest, ATickThatLetsMessagesRunIsNotEnteredAgain) {
   EXPECT_EQ(deepest, 1);
 }
 
+// The main loop also waits for the watched events (the settings store's change notification);
+// with no window left it has nothing more to deliver and returns.
+TEST(Win32WindowSystemTest, TheMessageLoopRunsTimersAndWatchedEventsWhileAWindowIsLeft) {
+  Win32WindowSystem system;
+  AllControlsDialog dialog(system);
+  HANDLE event = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  int ticks = 0, signalled = 0;
+  system.WatchEvent(event, [&] {
+    ++signalled;
+    dialog.Unload();
+  });
+  dialog.timer.SetInterval(10);
+  dialog.timer.onTick = [&] {
+    if (++ticks == 3) SetEvent(event);
+  };
+  dialog.Show();
+
+  system.RunMessageLoop();
+
+  EXPECT_EQ(ticks, 3);
+  EXPECT_EQ(signalled, 1);
+  EXPECT_FALSE(dialog.IsOpen());
+  system.StopWatchingEvent(event);
+  CloseHandle(event);
+}
+
 TEST(Win32WindowSystemTest, MessageBoxIsModalAndReportsTheButtonPressed) {
   Win32WindowSystem system;
   AllControlsDialog dialog(system);

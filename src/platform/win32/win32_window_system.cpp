@@ -42,6 +42,11 @@ struct Win32WindowSystem::State {
     return nullptr;
   }
 
+  bool HasWindows() const {
+    return std::any_of(windows.begin(), windows.end(),
+                       [](const auto& each) { return each.second->Handle() != nullptr; });
+  }
+
   HWND TopModalHandle() const {
     if (modal.empty()) return nullptr;
     const RealizedWindow* top = Find(*modal.back().window);
@@ -165,9 +170,12 @@ void Win32WindowSystem::Destroy(ui::Window& window) {
 
 void Win32WindowSystem::RunMessageLoop() {
   int quitCode = 0;
-  do {
+  // Without a window (none left, or none could be created: no display) nothing could ever end
+  // the loop.
+  while (state_->HasWindows()) {
     state_->DeleteClosedWindows();
-  } while (state_->pump.DeliverNext(quitCode));
+    if (!state_->pump.DeliverNext(quitCode)) return;
+  }
 }
 
 void Win32WindowSystem::ProcessPendingMessages() {
