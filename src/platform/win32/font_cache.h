@@ -21,7 +21,6 @@ class FontCache {
 
   HFONT Get(const ui::Font& font);
   HFONT DialogFont() { return Get(ui::Font{}); }
-  const std::wstring& DialogFace() const { return dialogFace_; }
 
   // Width and line height of a text in a font, in pixels.
   SIZE MeasureText(const ui::Font& font, std::string_view text);
