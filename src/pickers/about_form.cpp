@@ -29,7 +29,7 @@ AboutForm::AboutForm(Application& app) : ui::Window(app.system.windows, "AboutFo
   version.SetTabIndex(1);
   ui::Label& rights = Label1.Add(1);
   rights.SetBounds({720, 360, 2415, 180});
-  rights.SetCaption("Copyright (C) Quillbay contributors");
+  rights.SetCaption("(C) Quillbay contributors");
   rights.SetAutoSize(true);
   rights.SetTabIndex(2);
 
