@@ -44,8 +44,9 @@ def pytest_runtest_makereport(item, call):
 
 @pytest.fixture(autouse=True)
 def fresh_start(request, desktop_session):
-    """Every test starts with no copy of the program running and an empty settings store.
-    A failing test leaves a screenshot in out/e2e/ of the screen as it was."""
+    """Every test starts with no copy of the program running and an empty settings store, and
+    leaves the same behind (the prefix may be the one scripts/run uses). A failing test leaves
+    a screenshot of the screen as it was in out/e2e/."""
     desktop_session.end_all_programs()
     desktop_session.reg_clear()
     yield
@@ -53,6 +54,7 @@ def fresh_start(request, desktop_session):
         name = re.sub(r"[^A-Za-z0-9_.-]+", "_", request.node.name)
         print(f"screen at failure: {desktop_session.save_screenshot('failed-' + name)}")
     desktop_session.end_all_programs()
+    desktop_session.reg_clear()
 
 
 @pytest.fixture
