@@ -181,6 +181,21 @@ class Desktop:
         self._run(["wine", "reg", "add", f"{SETTINGS_KEY}\\{section}", "/v", key, "/t", "REG_SZ",
                    "/d", value, "/f"])
 
+    def reg_import(self, sections: dict[str, dict[str, str]]) -> None:
+        """Stores many text values at once ({section: {key: value}}) through a .reg file: one
+        Wine start instead of one per value, and values longer than a command line may be."""
+        lines = ["Windows Registry Editor Version 5.00", ""]
+        for section, values in sections.items():
+            lines.append(f"[{SETTINGS_KEY_EXPORTED}\\{section}]")
+            lines += [f'"{_escape(key)}"="{_escape(value)}"' for key, value in values.items()]
+            lines.append("")
+        source = Path(self.env["WINEPREFIX"]) / "drive_c" / "quillbay-import.reg"
+        source.write_bytes("\r\n".join(lines).encode("utf-16"))
+        try:
+            self._run(["wine", "regedit", "/S", r"C:\quillbay-import.reg"])
+        finally:
+            source.unlink()
+
     def reg_clear(self) -> None:
         """Deletes every stored setting of the program."""
         self._run(["wine", "reg", "delete", SETTINGS_KEY, "/f"], check=False)
@@ -267,6 +282,13 @@ class Desktop:
 
     def type_text(self, text: str) -> None:
         self._run(["xdotool", "type", "--delay", "20", text])
+
+
+def _escape(text: str) -> str:
+    """A text as a quoted name or value of a .reg file holds it (no line breaks)."""
+    if "\n" in text or "\r" in text:
+        raise ValueError("a .reg file cannot hold a line break in a text value")
+    return text.replace("\\", "\\\\").replace('"', '\\"')
 
 
 def _unescape(value: str) -> str:
