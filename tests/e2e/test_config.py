@@ -236,9 +236,9 @@ def test_general_dialog_stores_every_control_and_the_pickers_choices(desktop, tm
     general.choose_list_position(G_COMBO1, G_SIGNAL_FRAME, 2)
     general.click_box(G_CHECK3, G_SIGNAL_FRAME)
     general.click_box(G_CHECK2, G_MESSAGE_FRAME)
-    # The first non-ASCII character a Wine process receives is lost: spend it on a throwaway.
-    general.replace_text(G_TEXT2, G_MESSAGE_FRAME, "あ")
-    general.replace_text(G_TEXT2, G_MESSAGE_FRAME, "Hello 世界")
+    # Typed in ASCII: xdotool loses non-ASCII characters now and then when the machine is busy.
+    # Japanese text is carried through the dialog in the test below.
+    general.replace_text(G_TEXT2, G_MESSAGE_FRAME, "Hello world")
     general.choose_list_position(G_COMBO2, G_FORMAT_FRAME, 1)
 
     general.click(G_BROWSE, G_SIGNAL_FRAME)
@@ -264,17 +264,20 @@ def test_general_dialog_stores_every_control_and_the_pickers_choices(desktop, tm
     wav_file = stored.get("Aram", {}).pop("WavFileName", "")
     assert wav_file.lower().endswith("\\chime.wav"), wav_file
     assert tmp_path.name.lower() in wav_file.lower()
-    assert stored == {
+    expected = {
         "Config": {"WriteScreenMaru": "1", "WindowToTop": "1", "TimeFormat": "1",
-                   "WriteUserName": "1", "UserName": "Hello 世界", "Move": "1",
+                   "WriteUserName": "1", "UserName": "Hello world", "Move": "1",
                    "ChangeVisible": "1", "VisibleChangeTime": "12", "FontName": "Tahoma",
                    "RePlayCountToHour": "1"},
         "Aram": {"AramTime": "2", "TimeChangeWindowColor": "1"},
     }
+    assert stored == expected, f"stored: {stored}"
 
 
-def test_switching_off_show_hide_stores_the_middle_speed(desktop):
+def test_switching_off_show_hide_stores_the_middle_speed_and_keeps_japanese_texts(desktop):
     desktop.reg_add("Config", "VisibleChangeTime", "4")
+    desktop.reg_add("Config", "UserName", "伝言テスト")
+    desktop.reg_add("Config", "FontName", "ＭＳ ゴシック")
     program, hub = open_hub(desktop)
     general = open_from_hub(desktop, hub, 0, GENERAL)
     general.click_box(G_CHECK1[4])
@@ -284,6 +287,8 @@ def test_switching_off_show_hide_stores_the_middle_speed(desktop):
     close_hub(hub, program)
     stored = desktop.reg_export()
     assert (stored["Config"]["ChangeVisible"], stored["Config"]["VisibleChangeTime"]) == ("0", "10")
+    assert (stored["Config"]["UserName"], stored["Config"]["FontName"]) == ("伝言テスト",
+                                                                             "ＭＳ ゴシック")
     assert len(stored["Config"]) + len(stored["Aram"]) == 13
 
 
