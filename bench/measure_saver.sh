@@ -329,7 +329,7 @@ soak_run() {
         drift = mb[i] - reference
         if (drift < 0 ? -drift > worst : drift > worst) worst = drift < 0 ? -drift : drift
       }
-      printf "%-44s %8.1fMB %7s%.0fMB  %s\n", "VmRSS drift after " warmup " s", worst, "+-", \
+      printf "%-44s %8.1fMB %8.1fMB  %s\n", "VmRSS drift (either way) after " warmup " s", worst, \
         band, (worst <= band ? "PASS" : "FAIL")
     }'
 }
