@@ -108,7 +108,7 @@ TEST_F(ClockLikeWindowTest, PaintsTheLabelCentredInItsColourOverTheBackground) {
   EXPECT_EQ(CountPixels(window, below, kScreenWhite), 0);
 
   clock.time.SetVisible(false);
-  PumpFor(system, 30);
+  PumpFor(system, kPaintSettles);
   EXPECT_EQ(CountPixels(window, label, kScreenWhite), 0);
 }
 
@@ -119,21 +119,21 @@ TEST_F(ClockLikeWindowTest, DrawingsAppearAndGoWithClearingAndANewBackground) {
   clock.SetDrawPosition({1500, 9000});  // (100, 600)
   clock.DrawText("■■■■");
   clock.DrawCircle({18000, 9000}, 1500, ui::Rgb(0, 0, 255));  // centre (1200, 600), radius 100
-  PumpFor(system, 30);
+  PumpFor(system, kPaintSettles);
   const RECT text{100, 600, 400, 650};
   EXPECT_GT(CountPixels(window, text, kScreenGreen), 500);
   EXPECT_EQ(ScreenPixel(window, 1200, 500), kScreenBlue);   // on the outline
   EXPECT_EQ(ScreenPixel(window, 1200, 600), kScreenBlack);  // outline only
 
   clock.ClearDrawings();
-  PumpFor(system, 30);
+  PumpFor(system, kPaintSettles);
   EXPECT_EQ(CountPixels(window, text, kScreenGreen), 0);
   EXPECT_EQ(ScreenPixel(window, 1200, 500), kScreenBlack);
   EXPECT_GT(CountPixels(window, label, kScreenWhite), 100);  // the labels stay
 
   clock.DrawText("■■■■");
   clock.SetBackColor(ui::Rgb(255, 0, 0));
-  PumpFor(system, 30);
+  PumpFor(system, kPaintSettles);
   EXPECT_EQ(ScreenPixel(window, 5, 5), kScreenRed);
   EXPECT_EQ(CountPixels(window, text, kScreenGreen), 0);
   EXPECT_GT(CountPixels(window, label, kScreenWhite), 100);
@@ -143,7 +143,7 @@ TEST_F(ClockLikeWindowTest, ACaptionChangeRepaintsTheLabel) {
   const RECT label = LabelPixels(clock.time);
   const int before = CountPixels(window, label, kScreenWhite);
   clock.time.SetCaption("1");
-  PumpFor(system, 30);
+  PumpFor(system, kPaintSettles);
   const int after = CountPixels(window, label, kScreenWhite);
   EXPECT_GT(after, 0);
   EXPECT_LT(after * 2, before);
@@ -172,7 +172,7 @@ TEST_F(ClockLikeWindowTest, AnyKeyReachesTheWindow) {
   PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
   PostMessageW(window, WM_KEYDOWN, VK_TAB, 0);      // no dialog navigation eats it
   PostMessageW(window, WM_SYSKEYDOWN, VK_MENU, 0);  // nor the Alt key
-  PumpFor(system, 30);
+  PumpFor(system, kPaintSettles);
   EXPECT_EQ(keys, (std::vector<int>{VK_SPACE, VK_TAB, VK_MENU}));
 }
 
@@ -205,7 +205,7 @@ TEST(WindowPaintingTest, ShapesLinesIconsAndLabelsOfADialog) {
   SwatchDialog dialog(system);
   dialog.Show();
   HWND window = HandleOf(system, dialog);
-  PumpFor(system, 30);
+  PumpFor(system, kPaintSettles);
 
   // Within the frame, (240 + 960) / 15 = 80 and (480 + 840) / 15 = 88.
   const RECT swatch{80, 88, 185, 105};
@@ -218,7 +218,7 @@ TEST(WindowPaintingTest, ShapesLinesIconsAndLabelsOfADialog) {
   EXPECT_EQ(CountPixels(window, {192, 168, 224, 200}, RGB(0xF0, 0xF0, 0xF0)), 32 * 32);
   dialog.icon.ShowProgramIcon();
   dialog.swatch.SetFillColor(ui::Rgb(0, 255, 0));
-  PumpFor(system, 30);
+  PumpFor(system, kPaintSettles);
   EXPECT_EQ(ScreenPixel(window, 130, 96), kScreenGreen);
   EXPECT_LT(CountPixels(window, {192, 168, 224, 200}, RGB(0xF0, 0xF0, 0xF0)), 32 * 32);
 }

@@ -51,6 +51,9 @@ inline HWND FindChild(HWND parent, const std::wstring& className, const std::wst
   return nullptr;
 }
 
+// Long enough for a change to be painted: a window paints at most once a frame (33 ms).
+inline constexpr DWORD kPaintSettles = 80;
+
 // Lets the window system deliver messages for a while, as its loops would.
 inline void PumpFor(Win32WindowSystem& system, DWORD milliseconds) {
   const DWORD start = GetTickCount();

@@ -25,6 +25,13 @@ namespace {
 constexpr int kFirstControlId = 100;
 // An update region of more pieces than this is painted as its bounding rectangle.
 constexpr DWORD kMostPaintedPieces = 32;
+// Rows of the band a paint composes at a time: 0.5 MB at 1920 pixels wide.
+constexpr LONG kBandHeight = 64;
+// A window whose labels change on every tick of a 1 ms timer would repaint at the timer's rate;
+// painting at most once a frame keeps the work to what a screen can show. The timer that brings
+// back the damage of a skipped frame has an id below those of the controls.
+constexpr DWORD kFrameMilliseconds = 33;
+constexpr UINT_PTR kFrameTimerId = 1;
 
 // The order the keyboard visits the controls in: by tab index, then the controls without one
 // in the order they were declared.
@@ -323,24 +330,23 @@ void RealizedWindow::RefreshWindowless(Site& site) {
   InvalidateRect(window_, &site.painted, FALSE);
 }
 
-// Drawings are only ever added one after another or cleared all at once, so the back buffer
-// paints just the new ones, or starts again from the background.
+// Drawings are only ever added one after another or cleared all at once, so only the new ones,
+// or the whole window, need painting.
 void RealizedWindow::MirrorDrawings() {
   const std::vector<ui::Drawing>& drawings = model_.Drawings();
-  if (drawings.size() < renderedDrawings_) {
-    RenderBackground();
+  if (drawings.size() < drawingAreas_.size()) {
+    drawingAreas_.clear();
     InvalidateRect(window_, nullptr, FALSE);
-    return;
   }
-  for (; renderedDrawings_ < drawings.size(); ++renderedDrawings_) {
-    const RECT touched = PaintDrawing(back_.Dc(), drawings[renderedDrawings_], resources_);
-    InvalidateRect(window_, &touched, FALSE);
+  while (drawingAreas_.size() < drawings.size()) {
+    drawingAreas_.push_back(DrawingArea(drawings[drawingAreas_.size()], resources_));
+    InvalidateRect(window_, &drawingAreas_.back(), FALSE);
   }
 }
 
 void RealizedWindow::MirrorBackColor() {
   backBrush_.Reset(CreateSolidBrush(ToColorRef(model_.BackColor())));
-  RenderBackground();
+  drawingAreas_.clear();  // a new background erases the drawings
   // Labels, check boxes and frames take the window's colour as their background.
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
@@ -370,24 +376,28 @@ void RealizedWindow::Reposition() {
 void RealizedWindow::FitCanvases() {
   RECT client{};
   GetClientRect(window_, &client);
-  const SIZE size{std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)};
-  const SIZE now = back_.Size();
-  if (back_.Dc() && now.cx == size.cx && now.cy == size.cy) return;
-  back_.Resize(size);
-  compose_.Resize(size);
-  RenderBackground();
-}
-
-void RealizedWindow::RenderBackground() {
-  if (!back_.Dc()) return;
-  back_.Fill(model_.BackColor());
-  for (const ui::Drawing& drawing : model_.Drawings()) {
-    PaintDrawing(back_.Dc(), drawing, resources_);
-  }
-  renderedDrawings_ = model_.Drawings().size();
+  const SIZE band{std::max<LONG>(client.right, 1),
+                  std::clamp<LONG>(client.bottom, 1, kBandHeight)};
+  const SIZE now = compose_.Size();
+  if (compose_.Dc() && now.cx == band.cx && now.cy == band.cy) return;
+  compose_.Resize(band);
 }
 
 void RealizedWindow::Paint() {
+  const DWORD now = GetTickCount();
+  if (now - lastFrame_ < kFrameMilliseconds) {
+    // Too soon: keep the damage for the next frame and validate it for now, or the system would
+    // send this paint again at once.
+    GdiObject<HRGN> damaged(CreateRectRgn(0, 0, 0, 0));
+    GetUpdateRgn(window_, damaged.Get(), FALSE);
+    if (!pendingDamage_.Get()) pendingDamage_ = GdiObject<HRGN>(CreateRectRgn(0, 0, 0, 0));
+    CombineRgn(pendingDamage_.Get(), pendingDamage_.Get(), damaged.Get(), RGN_OR);
+    ValidateRgn(window_, damaged.Get());
+    SetTimer(window_, kFrameTimerId, kFrameMilliseconds - (now - lastFrame_), nullptr);
+    return;
+  }
+  lastFrame_ = now;
+  OnFrameDue();  // what skipped frames left is painted with this one
   GdiObject<HRGN> damaged(CreateRectRgn(0, 0, 0, 0));
   const int shape = GetUpdateRgn(window_, damaged.Get(), FALSE);
   PAINTSTRUCT paint{};
@@ -399,25 +409,45 @@ void RealizedWindow::Paint() {
   EndPaint(window_, &paint);
 }
 
+void RealizedWindow::OnFrameDue() {
+  KillTimer(window_, kFrameTimerId);
+  if (!pendingDamage_.Get()) return;
+  InvalidateRgn(window_, pendingDamage_.Get(), FALSE);
+  pendingDamage_ = GdiObject<HRGN>();
+}
+
 void RealizedWindow::PaintArea(HDC target, const RECT& area) {
-  const RECT all{0, 0, back_.Size().cx, back_.Size().cy};
+  RECT client{};
+  GetClientRect(window_, &client);
   RECT part{};
-  if (!back_.Dc() || !IntersectRect(&part, &area, &all)) return;
-  const int width = part.right - part.left;
-  const int height = part.bottom - part.top;
+  if (!compose_.Dc() || !IntersectRect(&part, &area, &client)) return;
   HDC compose = compose_.Dc();
-  BitBlt(compose, part.left, part.top, width, height, back_.Dc(), part.left, part.top, SRCCOPY);
-  // In declaration order: a later control stands over an earlier one.
-  for (ui::Control* control : model_.Controls()) {
-    const Site* site = Find(*control);
+  const LONG bandHeight = compose_.Size().cy;
+  for (LONG top = part.top; top < part.bottom; top += bandHeight) {
+    const RECT band{part.left, top, part.right, std::min(part.bottom, top + bandHeight)};
+    // The band's origin moves with it, so everything paints in client coordinates.
+    SetViewportOrgEx(compose, 0, -top, nullptr);
+    FillRect(compose, &band, backBrush_.Get());
     RECT overlap{};
-    if (!site || site->child || !IsWindowless(*control) || !ShownInWindow(*control) ||
-        !IntersectRect(&overlap, &site->painted, &part)) {
-      continue;
+    const std::vector<ui::Drawing>& drawings = model_.Drawings();
+    for (size_t i = 0; i < drawingAreas_.size() && i < drawings.size(); ++i) {
+      if (IntersectRect(&overlap, &drawingAreas_[i], &band)) {
+        PaintDrawing(compose, drawings[i], resources_);
+      }
     }
-    PaintWindowless(compose, *control, resources_);
+    // In declaration order: a later control stands over an earlier one.
+    for (ui::Control* control : model_.Controls()) {
+      const Site* site = Find(*control);
+      if (!site || site->child || !IsWindowless(*control) || !ShownInWindow(*control) ||
+          !IntersectRect(&overlap, &site->painted, &band)) {
+        continue;
+      }
+      PaintWindowless(compose, *control, resources_);
+    }
+    SetViewportOrgEx(compose, 0, 0, nullptr);
+    BitBlt(target, band.left, band.top, band.right - band.left, band.bottom - band.top, compose,
+           band.left, 0, SRCCOPY);
   }
-  BitBlt(target, part.left, part.top, width, height, compose, part.left, part.top, SRCCOPY);
 }
 
 LRESULT RealizedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -447,7 +477,11 @@ LRESULT RealizedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_TIMER:
-      OnTimer(static_cast<int>(wParam));
+      if (wParam == kFrameTimerId) {
+        OnFrameDue();
+      } else {
+        OnTimer(static_cast<int>(wParam));
+      }
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

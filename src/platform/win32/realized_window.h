@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <vector>
 
 #include "platform/ui/window.h"
 #include "platform/win32/canvas.h"
@@ -96,8 +97,8 @@ class RealizedWindow final : public ui::WindowPeer {
   void Reposition();
 
   void FitCanvases();
-  void RenderBackground();
   void Paint();
+  void OnFrameDue();
   void PaintArea(HDC target, const RECT& area);
 
   void OnCommand(HWND child, WORD notification);
@@ -112,9 +113,13 @@ class RealizedWindow final : public ui::WindowPeer {
   HWND window_ = nullptr;
   std::deque<Site> sites_;  // tab order; a deque keeps each site in place as sites are added
   int nextId_;
-  Canvas back_;
+  // A band of the client area, as wide as the window: a paint composes its picture there band
+  // by band (background, drawings, windowless controls) and blits each band once, so nothing
+  // flickers and no full-screen bitmap is kept.
   Canvas compose_;
-  size_t renderedDrawings_ = 0;
+  std::vector<RECT> drawingAreas_;  // the pixels each drawing of the model may touch
+  DWORD lastFrame_ = 0;              // GetTickCount of the last paint
+  GdiObject<HRGN> pendingDamage_;    // what a skipped frame left to paint
   BrushHandle backBrush_;
   HWND focusChild_ = nullptr;
   bool mirroring_ = false;  // setting a child's state: its notifications are no user action

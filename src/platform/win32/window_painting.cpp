@@ -15,34 +15,55 @@ namespace quillbay::win32 {
 
 namespace {
 
-RECT PaintText(HDC dc, const ui::TextDrawing& text, WindowResources& resources) {
+RECT TextArea(const ui::TextDrawing& text, WindowResources& resources) {
   const std::wstring wide = Widen(text.text);
   const POINT at = resources.scale.ToPixels(text.at);
-  SelectedObject font(dc, resources.fonts.Get(text.font));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ToColorRef(text.color));
   SIZE size{};
   if (!wide.empty()) {
-    const int length = static_cast<int>(wide.size());
-    TextOutW(dc, at.x, at.y, wide.c_str(), length);
-    GetTextExtentPoint32W(dc, wide.c_str(), length, &size);
+    ScreenDc screen;
+    SelectedObject font(screen.Get(), resources.fonts.Get(text.font));
+    GetTextExtentPoint32W(screen.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
   }
   // Letters may stand out a little beyond their advance (overhang, smoothing).
   const LONG margin = size.cy / 4 + 2;
   return {at.x - margin, at.y, at.x + size.cx + margin, at.y + size.cy};
 }
 
-RECT PaintCircle(HDC dc, const ui::CircleDrawing& circle, WindowResources& resources) {
-  const POINT centre = resources.scale.ToPixels(circle.centre);
-  const int radiusX = std::abs(resources.scale.ToPixelsX(circle.radius));
-  const int radiusY = std::abs(resources.scale.ToPixelsY(circle.radius));
+void PaintText(HDC dc, const ui::TextDrawing& text, WindowResources& resources) {
+  if (text.text.empty()) return;
+  const std::wstring wide = Widen(text.text);
+  const POINT at = resources.scale.ToPixels(text.at);
+  SelectedObject font(dc, resources.fonts.Get(text.font));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ToColorRef(text.color));
+  TextOutW(dc, at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
+}
+
+struct CircleInPixels {
+  POINT centre;
+  int radiusX;
+  int radiusY;
+};
+
+CircleInPixels ToPixels(const ui::CircleDrawing& circle, const WindowResources& resources) {
+  return {resources.scale.ToPixels(circle.centre),
+          std::abs(resources.scale.ToPixelsX(circle.radius)),
+          std::abs(resources.scale.ToPixelsY(circle.radius))};
+}
+
+RECT CircleArea(const ui::CircleDrawing& circle, const WindowResources& resources) {
+  const CircleInPixels c = ToPixels(circle, resources);
+  return {c.centre.x - c.radiusX - 1, c.centre.y - c.radiusY - 1, c.centre.x + c.radiusX + 2,
+          c.centre.y + c.radiusY + 2};
+}
+
+void PaintCircle(HDC dc, const ui::CircleDrawing& circle, const WindowResources& resources) {
+  const CircleInPixels c = ToPixels(circle, resources);
   PenHandle pen(CreatePen(PS_SOLID, 1, ToColorRef(circle.color)));
   SelectedObject selectedPen(dc, pen.Get());
   SelectedObject noFill(dc, GetStockObject(NULL_BRUSH));
-  Ellipse(dc, centre.x - radiusX, centre.y - radiusY, centre.x + radiusX + 1,
-          centre.y + radiusY + 1);
-  return {centre.x - radiusX - 1, centre.y - radiusY - 1, centre.x + radiusX + 2,
-          centre.y + radiusY + 2};
+  Ellipse(dc, c.centre.x - c.radiusX, c.centre.y - c.radiusY, c.centre.x + c.radiusX + 1,
+          c.centre.y + c.radiusY + 1);
 }
 
 void PaintLabel(HDC dc, const ui::Label& label, WindowResources& resources) {
@@ -82,11 +103,19 @@ void PaintImage(HDC dc, const ui::Image& image, WindowResources& resources) {
 
 }  // namespace
 
-RECT PaintDrawing(HDC dc, const ui::Drawing& drawing, WindowResources& resources) {
+RECT DrawingArea(const ui::Drawing& drawing, WindowResources& resources) {
   if (const auto* text = std::get_if<ui::TextDrawing>(&drawing)) {
-    return PaintText(dc, *text, resources);
+    return TextArea(*text, resources);
   }
-  return PaintCircle(dc, std::get<ui::CircleDrawing>(drawing), resources);
+  return CircleArea(std::get<ui::CircleDrawing>(drawing), resources);
+}
+
+void PaintDrawing(HDC dc, const ui::Drawing& drawing, WindowResources& resources) {
+  if (const auto* text = std::get_if<ui::TextDrawing>(&drawing)) {
+    PaintText(dc, *text, resources);
+  } else {
+    PaintCircle(dc, std::get<ui::CircleDrawing>(drawing), resources);
+  }
 }
 
 RECT WindowlessArea(const ui::Control& control, const WindowResources& resources) {

@@ -10,8 +10,9 @@ namespace quillbay::win32 {
 
 // What a window paints itself, as opposed to what its child windows paint.
 
-// Paints a text or circle drawn on the window; returns the pixels it may have touched.
-RECT PaintDrawing(HDC dc, const ui::Drawing& drawing, WindowResources& resources);
+// The pixels a text or circle drawn on the window may touch, in client coordinates.
+RECT DrawingArea(const ui::Drawing& drawing, WindowResources& resources);
+void PaintDrawing(HDC dc, const ui::Drawing& drawing, WindowResources& resources);
 
 // The pixels a windowless control paints (see IsWindowless), in client coordinates.
 RECT WindowlessArea(const ui::Control& control, const WindowResources& resources);
