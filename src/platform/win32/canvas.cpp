@@ -13,10 +13,4 @@ void Canvas::Resize(SIZE size) {
   bitmap_ = std::move(fresh);
 }
 
-void Canvas::Fill(ui::Color color) {
-  BrushHandle brush(CreateSolidBrush(ToColorRef(color)));
-  const RECT all{0, 0, size_.cx, size_.cy};
-  FillRect(dc_.Get(), &all, brush.Get());
-}
-
 }  // namespace quillbay::win32

@@ -11,13 +11,12 @@ inline COLORREF ToColorRef(ui::Color color) {
   return static_cast<COLORREF>(color & 0xFFFFFF);
 }
 
-// A bitmap with a device context to draw in: a window's back buffer, or the scratch area in
-// which a paint composes its picture before one blit to the screen.
+// A bitmap with a device context to draw in: the scratch band in which a paint composes its
+// picture before one blit to the screen.
 class Canvas {
  public:
   // Makes the canvas `size` pixels big; what it held is gone.
   void Resize(SIZE size);
-  void Fill(ui::Color color);
 
   HDC Dc() const { return dc_.Get(); }
   SIZE Size() const { return size_; }

@@ -16,9 +16,10 @@ namespace quillbay::win32 {
 // the controls that have one, its own painting for the rest (background, drawings, shapes,
 // lines, the icon, transparent labels), and the model's state mirrored through the peer.
 //
-// Painting is flicker-free: the background and the drawings live in a back buffer; a paint
-// copies the damaged part into a scratch canvas, paints the windowless controls over it and
-// puts the result on the screen in one blit. A change invalidates only what it touched.
+// Painting is flicker-free and keeps no full-screen bitmap: a paint composes the damaged part
+// band by band in a scratch canvas (background colour, the drawings that cross the band, the
+// windowless controls over them) and puts each band on the screen in one blit. A change
+// invalidates only what it touched, and a window paints at most once a frame.
 //
 // Calls into the models may close the window; from then on it only lets messages pass to the
 // system. The window system deletes it once no call into it is running (InUse).
