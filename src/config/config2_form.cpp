@@ -5,7 +5,7 @@
 #include "common/help_file.h"
 #include "common/number_from_text.h"
 #include "common/palette.h"
-#include "config/dialog_layout.h"
+#include "platform/ui/layout.h"
 #include "config/dialog_settings.h"
 #include "pickers/get_rgb_color_form.h"
 

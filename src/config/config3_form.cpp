@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "config/dialog_layout.h"
+#include "platform/ui/layout.h"
 #include "config/dialog_settings.h"
 
 namespace quillbay {

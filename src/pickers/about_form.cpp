@@ -1,6 +1,7 @@
 #include "pickers/about_form.h"
 
 #include "pickers/random_stirring.h"
+#include "platform/ui/layout.h"
 
 namespace quillbay {
 
@@ -33,9 +34,7 @@ AboutForm::AboutForm(Application& app) : ui::Window(app.system.windows, "AboutFo
   rights.SetAutoSize(true);
   rights.SetTabIndex(2);
 
-  Command1.SetCaption("ＯＫ");
-  Command1.SetBounds({2040, 960, 1215, 375});
-  Command1.SetTabIndex(0);
+  Lay(Command1, "ＯＫ", {2040, 960, 1215, 375}, 0);
   Command1.onClick = [this] { OnCommand1Click(); };
 
   Label2.SetBounds({720, 1080, 600, 270});

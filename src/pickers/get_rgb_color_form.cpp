@@ -1,4 +1,5 @@
 #include "pickers/get_rgb_color_form.h"
+#include "platform/ui/layout.h"
 
 namespace quillbay {
 
@@ -41,13 +42,9 @@ GetRGBColorForm::GetRGBColorForm(Application& app)
   Line1.SetLine({120, 2040}, {3120, 2040}, ui::kWhite);
 
   ui::CommandButton& ok = Command1.Add(kOk);
-  ok.SetCaption("OK");
-  ok.SetBounds({240, 2160, 1335, 375});
-  ok.SetTabIndex(6);
+  Lay(ok, "OK", {240, 2160, 1335, 375}, 6);
   ui::CommandButton& cancel = Command1.Add(kCancel);
-  cancel.SetCaption("ｷｬﾝｾﾙ");
-  cancel.SetBounds({1680, 2160, 1335, 375});
-  cancel.SetTabIndex(7);
+  Lay(cancel, "ｷｬﾝｾﾙ", {1680, 2160, 1335, 375}, 7);
   Command1.ForEach([this](int index, ui::CommandButton& button) {
     button.onClick = [this, index] { OnCommand1Click(index); };
   });

@@ -1,5 +1,6 @@
 #include "pickers/set_file_name.h"
 
+#include "platform/ui/layout.h"
 #include "platform/ui/path_text.h"
 
 namespace quillbay {
@@ -21,34 +22,25 @@ SetFileName::SetFileName(Application& app)
   SetClientBounds({2070, 1980, 4335, 3570});
   SetBorder(ui::BorderStyle::FixedDialog);
 
-  Drive1.SetBounds({240, 240, 1935, 300});
-  Drive1.SetTabIndex(0);
+  Lay(Drive1, {240, 240, 1935, 300}, 0);
   Drive1.onChange = [this] { OnDrive1Change(); };
 
-  Dir1.SetBounds({240, 600, 1935, 2550});
-  Dir1.SetTabIndex(1);
+  Lay(Dir1, {240, 600, 1935, 2550}, 1);
   Dir1.onChange = [this] { OnDir1Change(); };
 
-  File1.SetBounds({2280, 240, 1815, 2040});
-  File1.SetTabIndex(2);
+  Lay(File1, {2280, 240, 1815, 2040}, 2);
   File1.SetPattern("*.wav");
   File1.onDoubleClick = [this] { OnFile1DoubleClick(); };
 
   ui::CommandButton& ok = Command1.Add(kOk);
-  ok.SetCaption("ＯＫ");
-  ok.SetBounds({2280, 2400, 975, 375});
-  ok.SetTabIndex(3);
+  Lay(ok, "ＯＫ", {2280, 2400, 975, 375}, 3);
   ui::CommandButton& cancel = Command1.Add(kCancel);
-  cancel.SetCaption("ｷｬﾝｾﾙ");
-  cancel.SetBounds({3240, 2400, 855, 375});
-  cancel.SetTabIndex(4);
+  Lay(cancel, "ｷｬﾝｾﾙ", {3240, 2400, 855, 375}, 4);
   Command1.ForEach([this](int index, ui::CommandButton& button) {
     button.onClick = [this, index] { OnCommand1Click(index); };
   });
 
-  Command2.SetCaption("テスト再生");
-  Command2.SetBounds({2280, 2760, 1815, 375});
-  Command2.SetTabIndex(5);
+  Lay(Command2, "テスト再生", {2280, 2760, 1815, 375}, 5);
   Command2.onClick = [this] { OnCommand2Click(); };
 }
 

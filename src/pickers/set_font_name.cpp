@@ -1,4 +1,5 @@
 #include "pickers/set_font_name.h"
+#include "platform/ui/layout.h"
 
 #include <algorithm>
 #include <cctype>
@@ -29,17 +30,12 @@ SetFontName::SetFontName(Application& app, ui::Window& caller, ui::CommandButton
   SetBorder(ui::BorderStyle::FixedDialog);
 
   List1.SetSorted(true);
-  List1.SetBounds({120, 120, 1695, 2220});
-  List1.SetTabIndex(0);
+  Lay(List1, {120, 120, 1695, 2220}, 0);
 
   ui::CommandButton& ok = Command1.Add(kOk);
-  ok.SetCaption("ＯＫ");
-  ok.SetBounds({1920, 120, 975, 375});
-  ok.SetTabIndex(1);
+  Lay(ok, "ＯＫ", {1920, 120, 975, 375}, 1);
   ui::CommandButton& cancel = Command1.Add(kCancel);
-  cancel.SetCaption("ｷｬﾝｾﾙ");
-  cancel.SetBounds({1920, 600, 975, 375});
-  cancel.SetTabIndex(2);
+  Lay(cancel, "ｷｬﾝｾﾙ", {1920, 600, 975, 375}, 2);
   Command1.ForEach([this](int index, ui::CommandButton& button) {
     button.onClick = [this, index] { OnCommand1Click(index); };
   });
