@@ -1,10 +1,10 @@
 #include "config/config1_form.h"
 
 #include "common/help_file.h"
-#include "platform/ui/layout.h"
 #include "config/dialog_settings.h"
 #include "pickers/set_file_name.h"
 #include "pickers/set_font_name.h"
+#include "platform/ui/layout.h"
 
 namespace quillbay {
 

@@ -5,9 +5,9 @@
 #include "common/help_file.h"
 #include "common/number_from_text.h"
 #include "common/palette.h"
-#include "platform/ui/layout.h"
 #include "config/dialog_settings.h"
 #include "pickers/get_rgb_color_form.h"
+#include "platform/ui/layout.h"
 
 namespace quillbay {
 

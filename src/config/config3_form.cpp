@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "platform/ui/layout.h"
 #include "config/dialog_settings.h"
+#include "platform/ui/layout.h"
 
 namespace quillbay {
 

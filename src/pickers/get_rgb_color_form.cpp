@@ -1,4 +1,5 @@
 #include "pickers/get_rgb_color_form.h"
+
 #include "platform/ui/layout.h"
 
 namespace quillbay {

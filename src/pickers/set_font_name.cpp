@@ -1,8 +1,9 @@
 #include "pickers/set_font_name.h"
-#include "platform/ui/layout.h"
 
 #include <algorithm>
 #include <cctype>
+
+#include "platform/ui/layout.h"
 
 namespace quillbay {
 
